@@ -148,14 +148,14 @@ struct StoredPicture {
 };
 
 const StoredPicture kPictures[] = {
-    {"pictures/fu-papercut.jpg", "box1", Kind::progressive_jpeg, 409, 396},
-    {"pictures/fu-brush.jpg", "box2", Kind::progressive_jpeg, 1225, 813},
-    {"pictures/china-mobile.jpg", "box3", Kind::baseline_jpeg, 330, 275},
-    {"pictures/cola.jpg", "box4", Kind::baseline_jpeg, 522, 376},
-    {"pictures/coffee.jpg", "box5", Kind::baseline_jpeg, 560, 397},
-    {"pictures/yogurt.jpg", "box6", Kind::baseline_jpeg, 438, 195},
-    {"pictures/qr.jpg", "box7", Kind::progressive_jpeg, 169, 195},
-    {"pictures/payment.png", "box8", Kind::png, 580, 489},
+    {"pictures/图片框1.jpg", "box1", Kind::progressive_jpeg, 409, 396},
+    {"pictures/图片框2.jpg", "box2", Kind::progressive_jpeg, 1225, 813},
+    {"pictures/图片框3.jpg", "box3", Kind::baseline_jpeg, 330, 275},
+    {"pictures/图片框4.jpg", "box4", Kind::baseline_jpeg, 522, 376},
+    {"pictures/图片框5.jpg", "box5", Kind::baseline_jpeg, 560, 397},
+    {"pictures/图片框6.jpg", "box6", Kind::baseline_jpeg, 438, 195},
+    {"pictures/图片框7.jpg", "box7", Kind::progressive_jpeg, 169, 195},
+    {"pictures/图片框8.png", "box8", Kind::png, 580, 489},
 };
 
 // Names the picture in test listings instead of dumping the struct's bytes.
@@ -215,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(AssetFiles, StoredPictureFile, testing::ValuesIn(kPictu
 constexpr size_t kIconBytes = 6 + 16 + 40 + 128 * 128 * 4 + 128 * 128 / 8;
 
 TEST(AssetIconFile, IsOneBmpCoded128x128ImageWith32BitsPerPixel) {
-  const auto b = read_asset("icon.ico");
+  const auto b = read_asset("pictures/icon.ico");
   ASSERT_EQ(b.size(), kIconBytes);
   EXPECT_EQ(u16(b, 0), 0);  // reserved
   EXPECT_EQ(u16(b, 2), 1);  // icon, not cursor
@@ -236,7 +236,7 @@ TEST(AssetIconFile, IsOneBmpCoded128x128ImageWith32BitsPerPixel) {
 }
 
 TEST(AssetIconFile, AndMaskMarksExactlyTheMostlyTransparentPixels) {
-  const auto b = read_asset("icon.ico");
+  const auto b = read_asset("pictures/icon.ico");
   ASSERT_EQ(b.size(), kIconBytes);
   const size_t pixels = 22 + 40, mask = pixels + 128 * 128 * 4;
   int mismatches = 0, transparent = 0, opaque = 0;
@@ -254,7 +254,7 @@ TEST(AssetIconFile, AndMaskMarksExactlyTheMostlyTransparentPixels) {
 }
 
 TEST(AssetIconFile, QtReadsA128x128ImageWithAlpha) {
-  const auto b = read_asset("icon.ico");
+  const auto b = read_asset("pictures/icon.ico");
   QByteArray data(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
   QBuffer buffer(&data);
   ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));

@@ -320,7 +320,7 @@ def ico_bytes(rgba):
 def write_icon():
     rgba = draw_icon()
     data = ico_bytes(rgba)
-    path = os.path.join(ASSETS, "icon.ico")
+    path = os.path.join(PICTURES, "icon.ico")
     with open(path, "wb") as f:
         f.write(data)
     assert len(data) == 6 + 16 + 40 + ICON_SIZE * ICON_SIZE * 4 + ICON_SIZE * ICON_SIZE // 8
@@ -441,7 +441,7 @@ def fu_papercut():
     twin = rat.transpose(Image.Transpose.FLIP_LEFT_RIGHT)
     img.paste(twin, (int((W - 16 - 130) * s), int(296 * s)), twin)
     pen.text_centred(cx, 362, "2020", "serif-bold", 22, GOLD, stroke=1, stroke_fill=(110, 40, 6))
-    save_jpeg(reduce(img, (W, H)), "fu-papercut.jpg", progressive=True)
+    save_jpeg(reduce(img, (W, H)), "图片框1.jpg", progressive=True)
 
 
 # ----------------------------------------------------------------------------------------------
@@ -542,7 +542,7 @@ def fu_brush():
     sh.paste(alpha, (int(800 * s) + 10 * s, int(112 * s) + 12 * s))
     paint(img, (0, 0, 0), sh.filter(ImageFilter.GaussianBlur(6 * s)).point(lambda v: v // 2))
     img.paste(brush, (int(800 * s), int(112 * s)), brush)
-    save_jpeg(reduce(img, (W, H)), "fu-brush.jpg", progressive=True)
+    save_jpeg(reduce(img, (W, H)), "图片框2.jpg", progressive=True)
 
 
 # ----------------------------------------------------------------------------------------------
@@ -642,7 +642,7 @@ def china_mobile():
     sp.text_centred(cx, 232, "新春快乐 · 阖家团圆", "sans-bold", 13, (255, 244, 214))
     img.paste(scene, (0, 0), inner)
     pen.circle(cx, cy, r - 9, outline=(236, 200, 120), width=1)
-    save_jpeg(reduce(img, (W, H)), "china-mobile.jpg", progressive=False)
+    save_jpeg(reduce(img, (W, H)), "图片框3.jpg", progressive=False)
 
 
 # ----------------------------------------------------------------------------------------------
@@ -729,7 +729,7 @@ def cola():
     pen.line([(0, 351), (W, 351)], fill=(255, 226, 140), width=2)
     doll(img, s, 150, girl=False)
     doll(img, s, 372, girl=True)
-    save_jpeg(reduce(img, (W, H)), "cola.jpg", progressive=False)
+    save_jpeg(reduce(img, (W, H)), "图片框4.jpg", progressive=False)
 
 
 # ----------------------------------------------------------------------------------------------
@@ -821,7 +821,7 @@ def coffee():
     pen.line([(cx + 60, 350), (cx + 190, 350)], fill=GREEN, width=1.5)
     pen.text_centred(cx, 352, "EST. 2020", "sans-bold", 13, (90, 90, 90))
     pen.text_centred(cx, 378, "星光咖啡 · 新春福气", "sans", 15, GREEN)
-    save_jpeg(reduce(img, (W, H)), "coffee.jpg", progressive=False)
+    save_jpeg(reduce(img, (W, H)), "图片框5.jpg", progressive=False)
 
 
 # ----------------------------------------------------------------------------------------------
@@ -862,7 +862,7 @@ def yogurt():
         pen.text((ox + before, oy), ch, "sans-bold", size, colour, stroke=2,
                  stroke_fill=(255, 255, 255) if i % 2 else (200, 24, 34))
     assert ox + x1 <= W - 4, "the year does not fit"
-    save_jpeg(reduce(img, (W, H)), "yogurt.jpg", progressive=False)
+    save_jpeg(reduce(img, (W, H)), "图片框6.jpg", progressive=False)
 
 
 # ----------------------------------------------------------------------------------------------
@@ -893,7 +893,7 @@ def qr_picture():
     top = vgradient((W * s, banner * s), (36, 132, 240), (16, 96, 214))
     Pen(top, s).text_centred(W / 2, banner / 2, "扫码领福卡", "sans-bold", 16, (255, 255, 255))
     img.paste(reduce(top, (W, banner)), (0, 0))
-    save_jpeg(img, "qr.jpg", progressive=True, quality=95)
+    save_jpeg(img, "图片框7.jpg", progressive=True, quality=95)
     print(f"  QR code version {code.version}, {len(modules)} modules with quiet zone, "
           f"{side} px; text {QR_TEXT!r}")
 
@@ -953,7 +953,7 @@ def payment():
     p.rrect((16, 400, W - 16, 448), 10, fill=BLUE)
     p.text_centred(W / 2, 424, "确认付款", "sans-bold", 19, (255, 255, 255))
     p.text_centred(W / 2, 470, "付款安全由平台保障", "sans", 11, (170, 172, 180))
-    save_png(reduce(img, (W, H)).convert("RGBA"), "payment.png")
+    save_png(reduce(img, (W, H)).convert("RGBA"), "图片框8.png")
 
 
 # ----------------------------------------------------------------------------------------------
@@ -971,14 +971,14 @@ def main():
     qr_picture()
     payment()
     expected = {
-        "fu-papercut.jpg": ("JPEG", (409, 396), True),
-        "fu-brush.jpg": ("JPEG", (1225, 813), True),
-        "china-mobile.jpg": ("JPEG", (330, 275), False),
-        "cola.jpg": ("JPEG", (522, 376), False),
-        "coffee.jpg": ("JPEG", (560, 397), False),
-        "yogurt.jpg": ("JPEG", (438, 195), False),
-        "qr.jpg": ("JPEG", (169, 195), True),
-        "payment.png": ("PNG", (580, 489), None),
+        "图片框1.jpg": ("JPEG", (409, 396), True),
+        "图片框2.jpg": ("JPEG", (1225, 813), True),
+        "图片框3.jpg": ("JPEG", (330, 275), False),
+        "图片框4.jpg": ("JPEG", (522, 376), False),
+        "图片框5.jpg": ("JPEG", (560, 397), False),
+        "图片框6.jpg": ("JPEG", (438, 195), False),
+        "图片框7.jpg": ("JPEG", (169, 195), True),
+        "图片框8.png": ("PNG", (580, 489), None),
     }
     assert sorted(os.path.basename(w[0]) for w in written) == sorted(expected)
     for path, kind, size, progressive in written:

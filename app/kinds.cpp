@@ -1,0 +1,24 @@
+#include "app/kinds.h"
+
+#include "pages/group_box_properties.h"
+#include "pages/tab_control_properties.h"
+#include "pictures/picture_box_properties.h"
+#include "texts/label_properties.h"
+#include "window/main_window.h"
+#include "window/window_properties.h"
+
+namespace wufu {
+
+KindRegistry program_kinds() {
+  static const Kind kinds[] = {
+      // code, name, property block codec, create control, create window, paged container
+      {window_kind_code, "窗口", window_codec, nullptr, &create_main_window, false},
+      {picture_box_kind_code, "图片框", picture_box_codec, nullptr, nullptr, false},
+      {group_box_kind_code, "分组框", group_box_codec, nullptr, nullptr, false},
+      {label_kind_code, "标签", label_codec, nullptr, nullptr, false},
+      {tab_control_kind_code, "选择夹", tab_control_codec, nullptr, nullptr, true},
+  };
+  return kinds;
+}
+
+}  // namespace wufu
