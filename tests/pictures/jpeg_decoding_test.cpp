@@ -155,6 +155,37 @@ TEST(JpegDecoding, DamagedHeadersGiveNoPicture) {
   EXPECT_FALSE(decode_picture(Bytes{0xFF, 0xD8, 0x13, 0x37, 0x42, 0x42, 0x42, 0x42}));
 }
 
+TEST(JpegDecoding, ABadTableInALaterScanGivesNoPicture) {
+  // Progressive scans bring their own Huffman tables; the last one is read only once decoding
+  // has begun and the pixel buffer is allocated.
+  Bytes bad = encode_jpeg({.width = 32, .height = 32, .progressive = true}, pattern(32, 32));
+  std::size_t last_table = 0;
+  for (std::size_t i = 0; i + 1 < bad.size(); ++i)
+    if (bad[i] == 0xFF && bad[i + 1] == 0xC4) last_table = i;
+  ASSERT_GT(last_table, 0u);
+  std::fill_n(bad.begin() + last_table + 5, 16, 0xFF);  // 16 code counts that add up past 256
+  EXPECT_FALSE(decode_jpeg(bad));
+}
+
+// The last scan of a progressive picture repeated: the decoder warns and goes on, up to the
+// number of scans that it accepts.
+Bytes with_repeated_last_scan(int repeats) {
+  const Bytes jpeg = encode_jpeg({.width = 16, .height = 16, .progressive = true}, pattern(16, 16));
+  std::size_t last_scan = 0;
+  for (std::size_t i = 0; i + 1 < jpeg.size(); ++i)
+    if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) last_scan = i;
+  const auto end_of_image = jpeg.end() - 2;
+  Bytes out(jpeg.begin(), end_of_image);
+  for (int r = 0; r < repeats; ++r) out.insert(out.end(), jpeg.begin() + last_scan, end_of_image);
+  out.insert(out.end(), end_of_image, jpeg.end());
+  return out;
+}
+
+TEST(JpegDecoding, AStreamOfMoreScansThanAnyEncoderWritesGivesNoPicture) {
+  EXPECT_TRUE(decode_jpeg(with_repeated_last_scan(100)));
+  EXPECT_FALSE(decode_jpeg(with_repeated_last_scan(1000)));
+}
+
 TEST(JpegDecoding, EmptyDataAreAnError) {
   EXPECT_FALSE(decode_jpeg({}));
 }
