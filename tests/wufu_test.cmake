@@ -16,3 +16,11 @@ function(wufu_add_test)
     DISCOVERY_TIMEOUT 60
     DISCOVERY_MODE PRE_TEST)
 endfunction()
+
+# Fixtures for window tests: small descriptions, the real stored block, loading a window.
+add_library(wufu_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/window_fixture.cpp)
+target_include_directories(wufu_test_support PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(wufu_test_support PUBLIC wufu_kinds)
+target_compile_definitions(wufu_test_support PRIVATE
+  WUFU_STORED_BLOCK="${PROJECT_BINARY_DIR}/window.bin")
+add_dependencies(wufu_test_support wufu_description_block)

@@ -55,6 +55,8 @@ class WindowControl : public Control {
  public:
   // Keeps the window's control table for the window's whole life.
   virtual void keep(std::unique_ptr<ControlLookup> controls) = 0;
+  // The kept table; nullptr until the window is loaded.
+  virtual const ControlLookup* controls() const = 0;
   // The first showing, as the window's own position setting says (minimised, maximised to the
   // work area, or normally, which activates it).
   virtual void show_window() = 0;

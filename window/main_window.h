@@ -33,6 +33,7 @@ class MainWindow : public QWidget, public WindowControl {
 
   // WindowControl
   void keep(std::unique_ptr<ControlLookup> controls) override;
+  const ControlLookup* controls() const override { return controls_.get(); }
   void show_window() override;
   bool is_open() const override { return true; }
   void restore_or_activate() override;

@@ -1,0 +1,13 @@
+// The group box (分组框) kind's live control.
+#pragma once
+
+#include <any>
+
+#include "window/kind.h"
+
+namespace wufu {
+
+// The kind's create operation: the control, created hidden, or nullptr.
+Control* create_group_box(const std::any& properties, const CreateContext& context);
+
+}  // namespace wufu
