@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <vector>
 
 #include "pictures/picture_kind.h"
+#include "pictures/pixel_buffer.h"
 
 namespace wufu::pictures {
 
@@ -42,7 +42,7 @@ struct DecodedPicture {
   int height = 0;
   PixelLayout layout = PixelLayout::rgb;
   // Rows from top to bottom, packed: each row is width * bytes_per_pixel(layout) bytes.
-  std::vector<std::uint8_t> pixels;
+  PixelBuffer pixels;
 
   int row_bytes() const { return width * bytes_per_pixel(layout); }
 };

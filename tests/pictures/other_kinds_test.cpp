@@ -66,7 +66,7 @@ TEST(OtherKinds, GifGivesItsFirstFrame) {
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->kind, PictureKind::gif);
   ASSERT_EQ(picture->pixels.size(), 4u);
-  EXPECT_EQ(picture->pixels, (Bytes{0x00, 0x00, 0xFF, 0xFF}));
+  EXPECT_EQ(picture->pixels, (PixelBuffer{0x00, 0x00, 0xFF, 0xFF}));
 }
 
 TEST(OtherKinds, PcxGivesNoPicture) {
