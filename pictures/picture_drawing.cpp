@@ -63,11 +63,18 @@ QImage opaque_image(const DecodedPicture& picture, QRgb composition) {
 
 QImage scaled_picture(const DecodedPicture& picture, QSize size, QRgb composition,
                       int screen_depth) {
-  QImage image = opaque_image(picture, composition);
-  if (image.isNull() || image.size() == size) return image;
-  return image.scaled(
-      size, Qt::IgnoreAspectRatio,
-      scales_smoothly(screen_depth) ? Qt::SmoothTransformation : Qt::FastTransformation);
+  // The result is always RGB32, the format that a widget's surface takes as a plain copy, so
+  // that a kept copy is drawn without a conversion at every paint. Qt's averaging works on
+  // RGB32 and would convert a JPEG's red-green-blue rows to it anyway; the nearest pixel is
+  // taken first and only the smaller result converted.
+  const QImage image = opaque_image(picture, composition);
+  if (image.isNull()) return image;
+  if (image.size() == size) return image.convertToFormat(QImage::Format_RGB32);
+  if (scales_smoothly(screen_depth))
+    return image.convertToFormat(QImage::Format_RGB32)
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+      .convertToFormat(QImage::Format_RGB32);
 }
 
 void draw_picture(QPainter& painter, const DecodedPicture& picture,

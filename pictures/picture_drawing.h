@@ -33,7 +33,8 @@ bool scales_smoothly(int screen_depth);
 // cannot be had. The result of a JPEG shares the picture's pixels.
 QImage opaque_image(const DecodedPicture& picture, QRgb composition);
 
-// The whole picture scaled to `size` with the filter that the screen depth asks for.
+// The whole picture scaled to `size` with the filter that the screen depth asks for, as an RGB32
+// image of its own.
 QImage scaled_picture(const DecodedPicture& picture, QSize size, QRgb composition,
                       int screen_depth);
 
@@ -48,11 +49,6 @@ void draw_picture(QPainter& painter, const DecodedPicture& picture,
 class PictureDrawing {
  public:
   explicit PictureDrawing(DecodedPicture picture) : picture_(std::move(picture)) {}
-  PictureDrawing(PictureDrawing&&) = default;
-  PictureDrawing& operator=(PictureDrawing&&) = default;
-  // The kept copy may share the picture's pixels, so a drawing is moved, never copied.
-  PictureDrawing(const PictureDrawing&) = delete;
-  PictureDrawing& operator=(const PictureDrawing&) = delete;
 
   const DecodedPicture& picture() const { return picture_; }
 
