@@ -34,7 +34,7 @@ class TabControl : public ControlWidget<QWidget> {
   // Selects page min(max(page, 0), page count - 1) without a notification, then shows it.
   void set_current_page(int page);
   // Shows the controls of the current page (page 0 when there is none) and hides the others;
-  // the first control shown that takes the focus receives it.
+  // of the controls shown, the enabled one with the lowest tab order that takes the focus gets it.
   void show_current_page() { apply_current_page(true); }
 
   // The tab strip; nullptr in header-hidden mode.

@@ -45,6 +45,10 @@ struct RunsCase {
   std::vector<std::set<ControlId>> pages;  // what each tab shows
 };
 
+void PrintTo(const RunsCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class PageRunsByClick : public ::testing::TestWithParam<RunsCase> {};
 
 TEST_P(PageRunsByClick, EachTabShowsExactlyItsRun) {
