@@ -109,7 +109,9 @@ class DamagedBlock : public ::testing::Test {
       EXPECT_EQ(text, description_unreadable_text);
     } else {
       EXPECT_TRUE(reads);
-      if (o == Outcome::start_window_failed) EXPECT_EQ(text, start_window_failed_text);
+      if (o == Outcome::start_window_failed) {
+        EXPECT_EQ(text, start_window_failed_text);
+      }
     }
     tally_.add(group, o);
   }

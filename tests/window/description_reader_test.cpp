@@ -49,10 +49,6 @@ WindowDescription sample() {
   return d;
 }
 
-void expect_same(const WindowDescription& a, const WindowDescription& b) {
-  EXPECT_EQ(write_description(a), write_description(b));
-}
-
 TEST(DescriptionReader, ReadsEveryFieldBack) {
   const WindowDescription d = sample();
   const Bytes block = write_description(d);
