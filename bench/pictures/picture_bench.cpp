@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <cstdio>
 
-#include <jpeglib.h>
-#include <png.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -21,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/bare_decoders.h"
 #include "pictures/decoded_picture.h"
 #include "pictures/picture_drawing.h"
 
@@ -51,40 +50,18 @@ Bytes read_asset(const std::string& name) {
   return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-// The library alone: what a caller that trusts its data would write, with the same output
-// format and a buffer of the same size that is not cleared.
+// The library alone, with the output kept from being optimised away.
 bool bare_jpeg(const Bytes& image) {
-  jpeg_decompress_struct d{};
-  jpeg_error_mgr error{};
-  d.err = jpeg_std_error(&error);
-  jpeg_create_decompress(&d);
-  jpeg_mem_src(&d, image.data(), image.size());
-  jpeg_read_header(&d, TRUE);
-  jpeg_start_decompress(&d);
-  const std::size_t row_bytes = std::size_t(d.output_width) * d.output_components;
-  std::unique_ptr<std::uint8_t[]> pixels(new std::uint8_t[row_bytes * d.output_height]);
-  while (d.output_scanline < d.output_height) {
-    JSAMPROW rows[16];
-    JDIMENSION count = 0;
-    for (; count < 16 && d.output_scanline + count < d.output_height; ++count)
-      rows[count] = pixels.get() + row_bytes * (d.output_scanline + count);
-    jpeg_read_scanlines(&d, rows, count);
-  }
-  jpeg_finish_decompress(&d);
-  jpeg_destroy_decompress(&d);
-  benchmark::DoNotOptimize(pixels.get());
-  return true;
+  std::uint8_t* kept = nullptr;
+  const bool ok = wufu::bench::bare_jpeg(image, &kept);
+  benchmark::DoNotOptimize(kept);
+  return ok;
 }
 
 bool bare_png(const Bytes& image) {
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&png, image.data(), image.size())) return false;
-  png.format = PNG_FORMAT_BGRA;
-  std::unique_ptr<std::uint8_t[]> pixels(new std::uint8_t[PNG_IMAGE_SIZE(png)]);
-  const bool ok = png_image_finish_read(&png, nullptr, pixels.get(), 0, nullptr);
-  png_image_free(&png);
-  benchmark::DoNotOptimize(pixels.get());
+  std::uint8_t* kept = nullptr;
+  const bool ok = wufu::bench::bare_png(image, &kept);
+  benchmark::DoNotOptimize(kept);
   return ok;
 }
 
