@@ -15,8 +15,9 @@ namespace wufu {
 
 namespace {
 
-// A disabled label paints exactly like an enabled one, so its colours never come from the
-// palette's disabled group (which a widget's own palette switches to when it is disabled).
+// A disabled label paints exactly like an enabled one, so its colours come from the application's
+// palette in its active group, never from the disabled group that a disabled widget's own palette
+// switches to.
 QPalette enabled_palette() {
   QPalette palette = QApplication::palette();
   palette.setCurrentColorGroup(QPalette::Active);
@@ -49,7 +50,7 @@ void Label::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect() & inner;
   if (area.isEmpty()) return;
   painter.setClipRegion(event->region() & inner);
-  painter.fillRect(area, resolve_background_colour(properties_.background, nullptr));
+  painter.fillRect(area, resolve_background_colour(properties_.background, /*widget=*/nullptr));
   if (text_.isEmpty()) return;
 
   // Made at every paint and released when it ends; nothing is cached between paints.

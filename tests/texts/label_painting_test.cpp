@@ -59,6 +59,22 @@ TEST(LabelCreation, PropertiesOfAnotherKindMakeNoLabel) {
   EXPECT_EQ(create_label(std::any(42), context), nullptr);
 }
 
+TEST(LabelCreation, ARejectedPropertyBlockFailsTheLoad) {
+  const Bytes whole = layout::write_block(label_layout(), plain_label("国"));
+  Bytes above = whole;
+  above[0] = 3;  // format version 3
+  for (const Bytes& block :
+       {Bytes(whole.begin(), whole.begin() + 10), Bytes(whole.begin(), whole.end() - 1), above}) {
+    LoadedWindow window(
+        one_window({window_record(), make_record(0x16010005, label_kind_code, "标签1", 0, 0, 0, 10,
+                                                 10, {}, block)}));
+    EXPECT_FALSE(window.ok()) << "a block of " << block.size() << " bytes";
+  }
+  LoadedWindow window(one_window({window_record(), make_record(0x16010005, label_kind_code, "标签1",
+                                                               0, 0, 0, 10, 10, {}, whole)}));
+  EXPECT_TRUE(window.ok()) << window.error();
+}
+
 TEST(LabelPainting, ARecordWithoutPropertyBlockShowsTheDefaults) {
   const int width = 120, height = 40;
   const QImage image =
