@@ -87,6 +87,8 @@ Result<WindowControl*> WindowBuilder::load(ControlId window_id) {
   if (window == nullptr) return load_error(*entry, 0, "the window could not be made");
   table->set(0, window);
   auto fail = [&](std::size_t i, const std::string& what) -> Result<WindowControl*> {
+    // The controls made so far may hold on to the table: it stays with the hidden window.
+    window->keep(std::move(table));
     failed_.emplace_back(window);
     return load_error(*entry, i, what);
   };

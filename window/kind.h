@@ -46,7 +46,8 @@ constexpr PropertyCodec codec_for() {
 struct CreateContext {
   WindowControl* window = nullptr;  // the parent window; nullptr when the window itself is made
   const Record& record;             // place, size, disabled and tab-stop states, child list
-  const ControlLookup& controls;    // the window's controls, complete after all are created
+  // The window's controls, complete after all are created; it lives as long as the window.
+  const ControlLookup& controls;
 };
 
 using CreateControl = Control* (*)(const std::any& properties, const CreateContext& context);
