@@ -113,7 +113,9 @@ void MainWindow::restore_or_activate() {
   }
 }
 
-const void* MainWindow::focus_token() const { return QApplication::focusWidget(); }
+// The window's own focus child, which is known before the window is active (the application's
+// focus widget changes only once the window manager has activated it).
+const void* MainWindow::focus_token() const { return focusWidget(); }
 
 void MainWindow::restore_focus(const void* token) {
   // The token is only compared against the widgets that still exist.
