@@ -43,7 +43,21 @@ case $mode in
     exec "$build/wufu"
     ;;
   test)
+    # The whole suite on the program's own build ...
     ctest --test-dir "$build" --output-on-failure -j "$jobs"
+    # ... then once more with AddressSanitizer and UndefinedBehaviorSanitizer (clang, with the
+    # fuzz targets in the same build), and a short run of each fuzz target.
+    sanitize=${WUFU_SANITIZE_BUILD_DIR:-$here/build-sanitize}
+    if [[ ! -f $sanitize/build.ninja ]]; then
+      CC=clang CXX=clang++ cmake -S "$here" -B "$sanitize" -G Ninja \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUFU_FUZZ=ON -DWUFU_BENCH=OFF
+    fi
+    cmake --build "$sanitize" -j "$jobs"
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0
+    export LSAN_OPTIONS=suppressions=$here/tools/leak-suppressions.txt:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    ctest --test-dir "$sanitize" --output-on-failure -j "$jobs"
+    WUFU_SANITIZE_BUILD_DIR=$sanitize bash "$here/tools/fuzz.sh" "${WUFU_FUZZ_SECONDS:-30}"
     ;;
   *)
     echo "usage: bash tools/bootstrap.sh run|test" >&2

@@ -8,6 +8,7 @@ import os
 import re
 import subprocess
 import sys
+import threading
 import time
 
 TITLE = "2020Pelloria-Brindlecove-By:Tarnwick"
@@ -54,17 +55,27 @@ def start_window_manager():
 
 def start(exe, env=None):
     # Started from another directory: the program must enter its own.
-    return subprocess.Popen([exe], cwd="/", stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+    proc = subprocess.Popen([exe], cwd="/", stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
                             text=True, env=env)
+    proc.lines = []
+
+    def collect():
+        for line in proc.stderr:
+            proc.lines.append(line)
+
+    proc.reader = threading.Thread(target=collect, daemon=True)
+    proc.reader.start()
+    return proc
 
 
 def finish(proc, timeout=15):
     try:
-        out, err = proc.communicate(timeout=timeout)
+        proc.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
         proc.kill()
         raise AssertionError("the program did not end")
-    return proc.returncode, err
+    proc.reader.join(5)
+    return proc.returncode, "".join(proc.lines)
 
 
 def geometry(win):
@@ -148,6 +159,28 @@ def case_close_shortcut(exe):
     sh("xdotool", "windowactivate", "--sync", win)
     sh("xdotool", "key", "alt+F4")
     expect_normal_end(proc, exe, "the window manager's close shortcut")
+
+
+def case_all_pages(exe):
+    """A whole session: every tab clicked in turn, back to the first, then Esc."""
+    proc, win = open_window(exe)
+    x, y, _, _ = geometry(win)
+    # The probe reports its tabs on standard error.
+    def reported():
+        found = {}
+        for m in re.finditer(r"tab (\d+): (-?\d+) (-?\d+) (\d+) (\d+)", "".join(proc.lines)):
+            found[int(m.group(1))] = tuple(int(v) for v in m.groups()[1:])
+        return found if len(found) == 9 else None
+    tabs = wait_for("the tabs", reported, timeout=10)
+    check(len(tabs) == 9, "the probe reports nine tabs: %r" % tabs)
+    for page in list(range(9)) + [0]:
+        tx, ty, tw, th = tabs[page]
+        sh("xdotool", "mousemove", str(x + tx + tw // 2), str(y + ty + th // 2), "click", "1")
+        time.sleep(0.3)
+        check(proc.poll() is None, "the program ended on page %d" % page)
+    sh("xdotool", "windowactivate", "--sync", win)
+    sh("xdotool", "key", "Escape")
+    expect_normal_end(proc, exe, "Esc after every page")
 
 
 def fatal(exe):
