@@ -36,7 +36,9 @@ class ControlTable : public ControlLookup {
 
 class WindowBuilder {
  public:
+  // The builder keeps a reference: the description must outlive it.
   WindowBuilder(const WindowDescription& description, KindRegistry kinds);
+  WindowBuilder(WindowDescription&&, KindRegistry) = delete;
   ~WindowBuilder();
 
   // Builds and shows the window `window_id`; a window that is already open is restored or

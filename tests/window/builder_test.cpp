@@ -220,7 +220,8 @@ TEST_F(Builder, ARejectedPropertyBlockFailsTheLoad) {
 }
 
 TEST_F(Builder, AMissingWindowIdFailsTheLoad) {
-  WindowBuilder b(paged_sample(), fake_kinds);
+  const auto d = paged_sample();
+  WindowBuilder b(d, fake_kinds);
   EXPECT_FALSE(b.load(0x52010002));
 }
 
