@@ -97,9 +97,9 @@ void MainWindow::show_window() {
       showMaximized();
       break;
     default:
+      // A window shown for the first time is on top already; showing activates it.
       show();
       activateWindow();
-      raise();
       break;
   }
 }
