@@ -12,18 +12,6 @@
 
 namespace wufu {
 
-namespace {
-
-// A disabled box looks like an enabled one: its frame takes the application's colours in their
-// active group, never the disabled group that a disabled widget's own palette switches to.
-QPalette enabled_palette() {
-  QPalette palette = QApplication::palette();
-  palette.setCurrentColorGroup(QPalette::Active);
-  return palette;
-}
-
-}  // namespace
-
 PictureBox::PictureBox(PictureBoxProperties properties, const CreateContext& context)
     : ControlWidget<QWidget>(context), properties_(std::move(properties)) {
   // The box paints every pixel of its client area itself, so nothing erases it first.

@@ -13,19 +13,6 @@
 
 namespace wufu {
 
-namespace {
-
-// A disabled label paints exactly like an enabled one, so its colours come from the application's
-// palette in its active group, never from the disabled group that a disabled widget's own palette
-// switches to.
-QPalette enabled_palette() {
-  QPalette palette = QApplication::palette();
-  palette.setCurrentColorGroup(QPalette::Active);
-  return palette;
-}
-
-}  // namespace
-
 Label::Label(LabelProperties properties, const CreateContext& context)
     : ControlWidget<QWidget>(context),
       properties_(std::move(properties)),

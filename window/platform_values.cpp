@@ -18,6 +18,12 @@ QColor face_colour(const QWidget* widget) {
   return palette.color(QPalette::Button);
 }
 
+QPalette enabled_palette() {
+  QPalette palette = QApplication::palette();
+  palette.setCurrentColorGroup(QPalette::Active);
+  return palette;
+}
+
 QColor text_colour(ColourValue value) {
   const Rgb rgb = colour_rgb(value);
   return QColor(rgb.red, rgb.green, rgb.blue);

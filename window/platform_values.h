@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 #include "window/byte_cursor.h"
 #include "window/colour.h"
@@ -16,6 +17,9 @@ namespace wufu {
 QColor face_colour(const QWidget* widget = nullptr);
 // The stored colour, or the face colour for the unset colour.
 QColor resolve_background_colour(ColourValue value, const QWidget* widget = nullptr);
+// The application's palette in its active group: a disabled control paints like an enabled one,
+// never with the disabled group that a disabled widget's own palette switches to.
+QPalette enabled_palette();
 // A text colour, used as stored.
 QColor text_colour(ColourValue value);
 

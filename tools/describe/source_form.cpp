@@ -549,22 +549,33 @@ class Parser {
     return std::nullopt;
   }
 
-  template <class T>
-  std::optional<ReadError> number_field(const std::map<std::string, const Line*>& m,
-                                        const std::string& key, T& out, const Line& section,
-                                        bool required) {
+  // The value of a field of one form; `out` stays empty when an optional field is absent.
+  std::optional<ReadError> field_value(const std::map<std::string, const Line*>& m,
+                                       const std::string& key, const Line& section, bool required,
+                                       Value::Form form, const char* wanted,
+                                       std::optional<Value>& out) {
     auto it = m.find(key);
     if (it == m.end()) {
       if (required) return field_error(section, key, "missing");
       return std::nullopt;
     }
-    auto v = value(*it->second);
-    if (!v) return last_;
-    if (v->form != Value::Form::number) return field_error(*it->second, key, "a number is wanted");
+    out = value(*it->second);
+    if (!out) return last_;
+    if (out->form != form) return field_error(*it->second, key, std::string(wanted) + " is wanted");
+    return std::nullopt;
+  }
+
+  template <class T>
+  std::optional<ReadError> number_field(const std::map<std::string, const Line*>& m,
+                                        const std::string& key, T& out, const Line& section,
+                                        bool required) {
+    std::optional<Value> v;
+    if (auto e = field_value(m, key, section, required, Value::Form::number, "a number", v)) return e;
+    if (!v) return std::nullopt;
     const auto lo = static_cast<std::int64_t>(std::numeric_limits<T>::min());
     const auto hi = static_cast<std::int64_t>(std::numeric_limits<T>::max());
     if (v->number < lo || v->number > hi) {
-      return field_error(*it->second, key, std::to_string(v->number) + " is out of range");
+      return field_error(*m.at(key), key, std::to_string(v->number) + " is out of range");
     }
     out = static_cast<T>(v->number);
     return std::nullopt;
@@ -573,30 +584,20 @@ class Parser {
   std::optional<ReadError> text_field(const std::map<std::string, const Line*>& m,
                                       const std::string& key, std::string& out,
                                       const Line& section, bool required) {
-    auto it = m.find(key);
-    if (it == m.end()) {
-      if (required) return field_error(section, key, "missing");
-      return std::nullopt;
+    std::optional<Value> v;
+    if (auto e = field_value(m, key, section, required, Value::Form::text, "a quoted text", v)) {
+      return e;
     }
-    auto v = value(*it->second);
-    if (!v) return last_;
-    if (v->form != Value::Form::text) return field_error(*it->second, key, "a quoted text is wanted");
-    out = v->text;
+    if (v) out = v->text;
     return std::nullopt;
   }
 
   std::optional<ReadError> bytes_field(const std::map<std::string, const Line*>& m,
                                        const std::string& key, Bytes& out, const Line& section,
                                        bool required) {
-    auto it = m.find(key);
-    if (it == m.end()) {
-      if (required) return field_error(section, key, "missing");
-      return std::nullopt;
-    }
-    auto v = value(*it->second);
-    if (!v) return last_;
-    if (v->form != Value::Form::bytes) return field_error(*it->second, key, "bytes are wanted");
-    out = v->bytes;
+    std::optional<Value> v;
+    if (auto e = field_value(m, key, section, required, Value::Form::bytes, "bytes", v)) return e;
+    if (v) out = v->bytes;
     return std::nullopt;
   }
 
