@@ -45,8 +45,8 @@ case $mode in
   test)
     # The whole suite on the program's own build ...
     ctest --test-dir "$build" --output-on-failure -j "$jobs"
-    # ... then once more with AddressSanitizer and UndefinedBehaviorSanitizer (clang, with the
-    # fuzz targets in the same build), and a short run of each fuzz target.
+    # ... then a short run of each fuzz target and the suite once more, both with
+    # AddressSanitizer and UndefinedBehaviorSanitizer (clang; the fuzz targets share the build).
     sanitize=${WUFU_SANITIZE_BUILD_DIR:-$here/build-sanitize}
     if [[ ! -f $sanitize/build.ninja ]]; then
       CC=clang CXX=clang++ cmake -S "$here" -B "$sanitize" -G Ninja \
@@ -56,8 +56,8 @@ case $mode in
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0
     export LSAN_OPTIONS=suppressions=$here/tools/leak-suppressions.txt:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    ctest --test-dir "$sanitize" --output-on-failure -j "$jobs"
     WUFU_SANITIZE_BUILD_DIR=$sanitize bash "$here/tools/fuzz.sh" "${WUFU_FUZZ_SECONDS:-30}"
+    ctest --test-dir "$sanitize" --output-on-failure -j "$jobs"
     ;;
   *)
     echo "usage: bash tools/bootstrap.sh run|test" >&2
