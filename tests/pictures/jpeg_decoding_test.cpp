@@ -15,7 +15,7 @@ namespace {
 
 using testing::Bytes;
 using testing::encode_jpeg;
-using testing::JpegSpec;
+using testing::JpegRecipe;
 using testing::rgb_pixels;
 
 using Rgb = std::array<std::uint8_t, 3>;

@@ -44,7 +44,7 @@ Bytes rgb_pixels(int width, int height,
   return pixels;
 }
 
-Bytes encode_jpeg(const JpegSpec& spec, const Bytes& pixels) {
+Bytes encode_jpeg(const JpegRecipe& recipe, const Bytes& pixels) {
   jpeg_compress_struct compressor{};
   jpeg_error_mgr error{};
   // The fixtures are well formed: an encoder error is a fault of the test itself, and the
@@ -54,15 +54,15 @@ Bytes encode_jpeg(const JpegSpec& spec, const Bytes& pixels) {
   unsigned char* out = nullptr;
   unsigned long out_size = 0;
   jpeg_mem_dest(&compressor, &out, &out_size);
-  compressor.image_width = spec.width;
-  compressor.image_height = spec.height;
-  compressor.input_components = spec.components;
-  compressor.in_color_space = colour_space(spec.components);
+  compressor.image_width = recipe.width;
+  compressor.image_height = recipe.height;
+  compressor.input_components = recipe.components;
+  compressor.in_color_space = colour_space(recipe.components);
   jpeg_set_defaults(&compressor);
-  jpeg_set_quality(&compressor, spec.quality, TRUE);
-  if (spec.progressive) jpeg_simple_progression(&compressor);
+  jpeg_set_quality(&compressor, recipe.quality, TRUE);
+  if (recipe.progressive) jpeg_simple_progression(&compressor);
   jpeg_start_compress(&compressor, TRUE);
-  const std::size_t row_bytes = std::size_t(spec.width) * spec.components;
+  const std::size_t row_bytes = std::size_t(recipe.width) * recipe.components;
   while (compressor.next_scanline < compressor.image_height) {
     JSAMPROW row = const_cast<std::uint8_t*>(pixels.data()) + row_bytes * compressor.next_scanline;
     jpeg_write_scanlines(&compressor, &row, 1);

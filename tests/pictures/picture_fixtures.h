@@ -10,7 +10,7 @@ namespace wufu::pictures::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct JpegSpec {
+struct JpegRecipe {
   int width = 16;
   int height = 16;
   // 1 greyscale, 3 red-green-blue, 4 CMYK; any other count is written as unknown components.
@@ -20,7 +20,7 @@ struct JpegSpec {
 };
 
 // `pixels` holds width * height * components bytes, rows top first.
-Bytes encode_jpeg(const JpegSpec& spec, const Bytes& pixels);
+Bytes encode_jpeg(const JpegRecipe& recipe, const Bytes& pixels);
 
 // A picture of the given size whose pixel (x, y) is colour(x, y), red-green-blue.
 Bytes rgb_pixels(int width, int height,
