@@ -19,9 +19,9 @@ struct TabControlProperties {
   std::uint32_t multi_line = 0;    // 1: tabs wrap onto further rows
   std::int32_t initial_page = 0;
   std::uint32_t header_hidden = 0;
-  std::uint32_t background_filled = 1;  // header-hidden mode only
-  ColourValue background = unset_colour;  // header-hidden mode only
-  Bytes font;                             // a font description
+  std::uint32_t background_filled = 1;               // header-hidden mode only
+  ColourValue background = unset_colour;             // header-hidden mode only
+  Bytes font;                                        // a font description
   std::vector<std::string> captions{std::string()};  // GBK
   Bytes trailing;
 };

@@ -8,11 +8,13 @@ namespace wufu {
 namespace {
 
 std::string record_name(const WindowEntry& entry, std::size_t i) {
-  return "record " + std::to_string(i) + " (id 0x" + [](ControlId id) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%08X", id);
-    return std::string(buf);
-  }(entry.records[i].id) + ")";
+  return "record " + std::to_string(i) + " (id 0x" +
+         [](ControlId id) {
+           char buf[16];
+           std::snprintf(buf, sizeof buf, "%08X", id);
+           return std::string(buf);
+         }(entry.records[i].id) +
+         ")";
 }
 
 ReadError load_error(const WindowEntry& entry, std::size_t i, const std::string& what) {

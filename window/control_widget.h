@@ -35,7 +35,8 @@ class ControlWidget : public Base, public Control {
     this->move(left, top);
   }
   void stack_behind(Control& sibling) override {
-    if (auto* w = dynamic_cast<QWidget*>(&sibling); w != nullptr && w->parentWidget() == this->parentWidget()) {
+    if (auto* w = dynamic_cast<QWidget*>(&sibling);
+        w != nullptr && w->parentWidget() == this->parentWidget()) {
       this->stackUnder(w);
     }
   }

@@ -10,7 +10,9 @@ ReadError record_error(const ReadError& e, std::size_t index) {
   return ReadError{e.offset, "record " + std::to_string(index) + ", " + e.what};
 }
 
-std::string text_of(ByteSpan b) { return as_string(b); }
+std::string text_of(ByteSpan b) {
+  return as_string(b);
+}
 
 // Reads the record table of one window: ids, offsets, then the records they point to.
 Result<WindowEntry> read_record_table(WindowEntry entry, std::uint32_t count, ByteSpan table,
@@ -143,8 +145,8 @@ Result<WindowDescription> read_description(ByteSpan bytes) {
   auto table_length = c.u32("window table length");
   if (!table_length) return c.error();
   if (*table_length % 8 != 0) {
-    return ReadError{0, "window table length: " + std::to_string(*table_length) +
-                            " is not a multiple of 8"};
+    return ReadError{
+        0, "window table length: " + std::to_string(*table_length) + " is not a multiple of 8"};
   }
   const std::uint32_t windows = *table_length / 8;
   if (windows > c.left() / 8) {

@@ -55,8 +55,9 @@ Bytes write_font_description(const LogFont& f) {
   w.i32(f.escapement);
   w.i32(f.orientation);
   w.i32(f.weight);
-  const std::uint8_t small[8] = {f.italic,        f.underline,      f.strike_out, f.char_set,
-                                 f.out_precision, f.clip_precision, f.quality,    f.pitch_and_family};
+  const std::uint8_t small[8] = {f.italic,   f.underline,       f.strike_out,
+                                 f.char_set, f.out_precision,   f.clip_precision,
+                                 f.quality,  f.pitch_and_family};
   w.bytes(small);
   w.bytes(f.face_bytes);
   return w.take();

@@ -32,7 +32,9 @@ constexpr PropertyCodec codec_for() {
         if (!r) return r.error();
         return std::any(std::move(r).value());
       },
-      [](const std::any& p) { return layout::write_block(layout_of(), std::any_cast<const P&>(p)); },
+      [](const std::any& p) {
+        return layout::write_block(layout_of(), std::any_cast<const P&>(p));
+      },
       [](const std::any& p) { return layout::to_source(layout_of(), std::any_cast<const P&>(p)); },
       [](const SourceEntries& e) -> Result<std::any> {
         auto r = layout::from_source(layout_of(), e);
@@ -57,9 +59,9 @@ struct Kind {
   std::uint16_t code;
   std::string_view name;
   PropertyCodec codec;
-  CreateControl create = nullptr;       // controls
+  CreateControl create = nullptr;        // controls
   CreateWindow create_window = nullptr;  // the window kind
-  bool paged_container = false;         // its child list is split into pages at 0 entries
+  bool paged_container = false;          // its child list is split into pages at 0 entries
 };
 
 using KindRegistry = std::span<const Kind>;

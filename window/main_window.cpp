@@ -34,7 +34,9 @@ Qt::WindowFlags frame_flags(const WindowProperties& p) {
   return flags;
 }
 
-bool sizable(const WindowProperties& p) { return p.border == 1 || p.border == 3 || p.border == 5; }
+bool sizable(const WindowProperties& p) {
+  return p.border == 1 || p.border == 3 || p.border == 5;
+}
 
 QIcon icon_from(const Bytes& ico) {
   if (!ico.empty()) {
@@ -50,12 +52,14 @@ QIcon icon_from(const Bytes& ico) {
 }  // namespace
 
 MainWindow::MainWindow(WindowProperties properties, const Record& record)
-    : QWidget(nullptr, frame_flags(properties)), properties_(std::move(properties)),
+    : QWidget(nullptr, frame_flags(properties)),
+      properties_(std::move(properties)),
       record_(record) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(from_gbk(properties_.title));
   if (!properties_.class_name.empty()) setObjectName(from_gbk(properties_.class_name));
-  const ClientSize client = client_size_for(properties_, record_.common.width, record_.common.height);
+  const ClientSize client =
+      client_size_for(properties_, record_.common.width, record_.common.height);
   if (sizable(properties_)) {
     resize(client.width, client.height);
   } else {
@@ -70,7 +74,9 @@ MainWindow::MainWindow(WindowProperties properties, const Record& record)
   qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+}
 
 QRect MainWindow::requested_frame() const {
   const auto& f = record_.common;
@@ -84,9 +90,13 @@ QRect MainWindow::requested_frame() const {
   return QRect(place, QSize(f.width, f.height));
 }
 
-void MainWindow::set_pointer(std::uint32_t) { setCursor(Qt::ArrowCursor); }
+void MainWindow::set_pointer(std::uint32_t) {
+  setCursor(Qt::ArrowCursor);
+}
 
-void MainWindow::keep(std::unique_ptr<ControlLookup> controls) { controls_ = std::move(controls); }
+void MainWindow::keep(std::unique_ptr<ControlLookup> controls) {
+  controls_ = std::move(controls);
+}
 
 void MainWindow::show_window() {
   switch (properties_.position) {
@@ -115,7 +125,9 @@ void MainWindow::restore_or_activate() {
 
 // The window's own focus child, which is known before the window is active (the application's
 // focus widget changes only once the window manager has activated it).
-const void* MainWindow::focus_token() const { return focusWidget(); }
+const void* MainWindow::focus_token() const {
+  return focusWidget();
+}
 
 void MainWindow::restore_focus(const void* token) {
   // The token is only compared against the widgets that still exist.

@@ -34,7 +34,9 @@ QColor resolve_background_colour(ColourValue value, const QWidget* widget) {
   return text_colour(value);
 }
 
-QFont default_gui_font() { return QApplication::font(); }
+QFont default_gui_font() {
+  return QApplication::font();
+}
 
 QFont make_font(ByteSpan font_description) {
   const auto logfont = parse_font_description(font_description);
@@ -51,8 +53,8 @@ QFont make_font(ByteSpan font_description) {
     font.setPixelSize(logfont->height);
     const qreal cell = QFontMetricsF(font).height();
     if (cell > 0) {
-      font.setPixelSize(std::max(1, static_cast<int>(std::lround(logfont->height *
-                                                                 logfont->height / cell))));
+      font.setPixelSize(
+          std::max(1, static_cast<int>(std::lround(logfont->height * logfont->height / cell))));
     }
   } else {
     const QFontInfo base(default_gui_font());
@@ -67,8 +69,8 @@ QFont make_font(ByteSpan font_description) {
   if (logfont->width > 0) {
     const qreal natural = QFontMetricsF(font).averageCharWidth();
     if (natural > 0) {
-      font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * logfont->width / natural)),
-                                 1, 4000));
+      font.setStretch(
+          std::clamp(static_cast<int>(std::lround(100.0 * logfont->width / natural)), 1, 4000));
     }
   }
   return font;

@@ -122,7 +122,8 @@ bool read_field(ByteCursor& c, P& p, const Field<P>& field) {
           }
           // Each text takes at least its four count bytes.
           if (n > c.left() / 4) {
-            c.reject(f.key, "its count of " + std::to_string(n) + " promises more than the bytes hold");
+            c.reject(f.key,
+                     "its count of " + std::to_string(n) + " promises more than the bytes hold");
             return false;
           }
           auto& list = p.*f.member;

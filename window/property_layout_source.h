@@ -70,8 +70,8 @@ inline ReadError field_error(const std::string& key, const std::string& why) {
   return ReadError{0, "field \"" + key + "\": " + why};
 }
 
-inline std::optional<ReadError> take_number(EntryQueue& q, const std::string& key,
-                                            std::int64_t lo, std::int64_t hi, std::int64_t& out) {
+inline std::optional<ReadError> take_number(EntryQueue& q, const std::string& key, std::int64_t lo,
+                                            std::int64_t hi, std::int64_t& out) {
   const SourceValue* v = q.take(key);
   if (!v) return field_error(key, "missing");
   if (v->form != SourceValue::Form::number && v->form != SourceValue::Form::hex_number) {
@@ -120,8 +120,9 @@ inline std::optional<ReadError> take_font(EntryQueue& q, const std::string& key,
     return std::nullopt;
   };
   std::optional<ReadError> e;
-  if ((e = i32("height", f.height)) || (e = i32("width", f.width)) || (e = i32("escapement", f.escapement)) ||
-      (e = i32("orientation", f.orientation)) || (e = i32("weight", f.weight)) || (e = u8("italic", f.italic)) ||
+  if ((e = i32("height", f.height)) || (e = i32("width", f.width)) ||
+      (e = i32("escapement", f.escapement)) || (e = i32("orientation", f.orientation)) ||
+      (e = i32("weight", f.weight)) || (e = u8("italic", f.italic)) ||
       (e = u8("underline", f.underline)) || (e = u8("strike-out", f.strike_out)) ||
       (e = u8("character set", f.char_set)) || (e = u8("output precision", f.out_precision)) ||
       (e = u8("clipping precision", f.clip_precision)) || (e = u8("quality", f.quality)) ||
@@ -135,9 +136,9 @@ inline std::optional<ReadError> take_font(EntryQueue& q, const std::string& key,
   if (q.has(key + ".face leftovers")) {
     if ((e = take_bytes(q, key + ".face leftovers", leftovers))) return e;
     if (leftovers.size() != 31 - face.size()) {
-      return field_error(key + ".face leftovers",
-                         "must hold the " + std::to_string(31 - face.size()) +
-                             " bytes after the face name's NUL");
+      return field_error(
+          key + ".face leftovers",
+          "must hold the " + std::to_string(31 - face.size()) + " bytes after the face name's NUL");
     }
   }
   f.set_face(face, leftovers);
@@ -157,8 +158,8 @@ SourceEntries to_source(const Layout<P>& layout, const P& p) {
         [&](const auto& f) {
           using F = std::decay_t<decltype(f)>;
           if constexpr (std::is_same_v<F, Word<P>>) {
-            out.push_back({f.key, f.hex ? SourceValue::hex(p.*f.member)
-                                        : SourceValue::num(p.*f.member)});
+            out.push_back(
+                {f.key, f.hex ? SourceValue::hex(p.*f.member) : SourceValue::num(p.*f.member)});
           } else if constexpr (std::is_same_v<F, SignedWord<P>>) {
             out.push_back({f.key, SourceValue::num(p.*f.member)});
           } else if constexpr (std::is_same_v<F, Text<P>>) {
@@ -217,8 +218,8 @@ Result<P> from_source(const Layout<P>& layout, const SourceEntries& entries) {
             list.assign(static_cast<std::size_t>(n), {});
             for (auto& t : list) {
               if (!q.has(f.key)) {
-                return detail::field_error(f.key, "fewer entries than its count of " +
-                                                      std::to_string(list.size()));
+                return detail::field_error(
+                    f.key, "fewer entries than its count of " + std::to_string(list.size()));
               }
               if (auto e = detail::take_text(q, f.key, t)) return e;
             }
@@ -232,8 +233,8 @@ Result<P> from_source(const Layout<P>& layout, const SourceEntries& entries) {
     if (auto e = detail::take_bytes(q, "trailing bytes", p.trailing)) return *e;
   }
   if (const std::string* key = q.first_untaken()) {
-    return detail::field_error(*key, "not a field of this kind at format version " +
-                                         std::to_string(p.version));
+    return detail::field_error(
+        *key, "not a field of this kind at format version " + std::to_string(p.version));
   }
   return p;
 }

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdio>
 
-
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -50,20 +49,8 @@ Bytes read_asset(const std::string& name) {
   return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-// The library alone, with the output kept from being optimised away.
-bool bare_jpeg(const Bytes& image) {
-  std::uint8_t* kept = nullptr;
-  const bool ok = wufu::bench::bare_jpeg(image, &kept);
-  benchmark::DoNotOptimize(kept);
-  return ok;
-}
-
-bool bare_png(const Bytes& image) {
-  std::uint8_t* kept = nullptr;
-  const bool ok = wufu::bench::bare_png(image, &kept);
-  benchmark::DoNotOptimize(kept);
-  return ok;
-}
+using wufu::bench::bare_jpeg;
+using wufu::bench::bare_png;
 
 bool is_png(const std::string& name) {
   return name.ends_with(".png");

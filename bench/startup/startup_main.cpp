@@ -8,7 +8,9 @@
 namespace {
 void initialise_globals() {}
 void clean_up() {}
-void watch() { wufu::bench::watch_first_paint(); }
+void watch() {
+  wufu::bench::watch_first_paint();
+}
 }  // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(watch)

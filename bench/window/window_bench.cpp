@@ -1,11 +1,11 @@
 // The window's costs, headless: reading the description, loading the start window, switching to
 // each page with its paint, repainting a shown page, and a soak of many switches.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTabBar>
 #include <QWidget>
-#include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -13,8 +13,8 @@
 #include <string>
 
 #include "app/kinds.h"
-#include "bench/support/process_clock.h"
 #include "app/program_header.h"
+#include "bench/support/process_clock.h"
 #include "window/builder.h"
 #include "window/description.h"
 
@@ -139,8 +139,14 @@ void RepaintControl(benchmark::State& state) {
 }
 // 选择夹1, 标签10, 标签9, 标签8, 标签7, 分组框1, 图片框8, 图片框2
 BENCHMARK(RepaintControl)
-    ->Arg(0x16010002)->Arg(0x16010014)->Arg(0x16010013)->Arg(0x16010011)->Arg(0x1601000F)
-    ->Arg(0x16010010)->Arg(0x16010015)->Arg(0x16010004)
+    ->Arg(0x16010002)
+    ->Arg(0x16010014)
+    ->Arg(0x16010013)
+    ->Arg(0x16010011)
+    ->Arg(0x1601000F)
+    ->Arg(0x16010010)
+    ->Arg(0x16010015)
+    ->Arg(0x16010004)
     ->Unit(benchmark::kMicrosecond);
 
 // Ten thousand page switches with their paints; reports how resident memory grew.

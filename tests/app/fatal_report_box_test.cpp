@@ -1,9 +1,9 @@
 // The fatal error report's box: its title, icon, button and text, read off the live box.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/fatal_report.h"
 

@@ -9,8 +9,12 @@ namespace {
 
 int runs_a = 0;
 int runs_b = 0;
-void routine_a() { ++runs_a; }
-void routine_b() { ++runs_b; }
+void routine_a() {
+  ++runs_a;
+}
+void routine_b() {
+  ++runs_b;
+}
 
 TEST(CleanupList, RegisteringTwiceKeepsOneEntryThatRunsOnce) {
   runs_a = runs_b = 0;

@@ -18,7 +18,9 @@ void initialise_globals() {
   std::fprintf(stderr, "current directory: %s\n", std::filesystem::current_path(ec).c_str());
 }
 
-void clean_up() { std::fprintf(stderr, "clean-up routine ran\n"); }
+void clean_up() {
+  std::fprintf(stderr, "clean-up routine ran\n");
+}
 
 class TabReporter : public QObject {
  public:

@@ -3,8 +3,8 @@
 // fields and every property block. Every damaged block either loads the window or fails with
 // the right one of the two fatal texts; a crash, a hang or a leak fails the run (the sanitizer
 // build runs this too). The figures are printed.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <cstdio>
 #include <map>
@@ -130,7 +130,8 @@ class DamagedBlock : public ::testing::Test {
 Tally DamagedBlock::tally_;
 
 TEST_F(DamagedBlock, CutsFailToRead) {
-  std::vector<std::size_t> cuts = {0, 1, 3, 4, 7, places_.header_end, places_.offsets, places_.records};
+  std::vector<std::size_t> cuts = {
+      0, 1, 3, 4, 7, places_.header_end, places_.offsets, places_.records};
   for (std::size_t i = 0; i < places_.record_start.size(); ++i) {
     for (std::size_t at : {places_.record_start[i], places_.record_start[i] + 1,
                            places_.block_start[i], places_.record_end[i] - 1}) {
@@ -172,7 +173,8 @@ TEST_F(DamagedBlock, FlipsInEveryPropertyBlock) {
     // Every byte of the block's words and counts near its start, single and in pairs ...
     for (std::size_t at = begin; at < std::min(end, begin + 48); at += 1) {
       run("property blocks", flipped({{at, 0xFF}}));
-      if (at % 2 == 0 && at + 5 < end) run("property blocks", flipped({{at, 0x80}, {at + 5, 0x7F}}));
+      if (at % 2 == 0 && at + 5 < end)
+        run("property blocks", flipped({{at, 0x80}, {at + 5, 0x7F}}));
     }
     // ... and a few inside its texts and pictures.
     if (end - begin > 48) {

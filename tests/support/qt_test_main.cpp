@@ -1,7 +1,7 @@
 // Test main for widget tests: one QApplication for the whole executable, on the offscreen
 // platform unless the environment names another.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <cstdlib>
 

@@ -81,13 +81,17 @@ LoadedWindow::~LoadedWindow() {
   }
 }
 
-QWidget* LoadedWindow::window_widget() const { return dynamic_cast<QWidget*>(window_); }
+QWidget* LoadedWindow::window_widget() const {
+  return dynamic_cast<QWidget*>(window_);
+}
 
 Control* LoadedWindow::control(ControlId id) const {
   if (window_ == nullptr || window_->controls() == nullptr) return nullptr;
   return window_->controls()->control(id);
 }
 
-QWidget* LoadedWindow::widget(ControlId id) const { return dynamic_cast<QWidget*>(control(id)); }
+QWidget* LoadedWindow::widget(ControlId id) const {
+  return dynamic_cast<QWidget*>(control(id));
+}
 
 }  // namespace wufu::testing

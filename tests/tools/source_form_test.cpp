@@ -1,7 +1,7 @@
 // The description's readable source form: lossless both ways, and errors that name the record
 // and the field.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <filesystem>
 #include <fstream>
@@ -117,11 +117,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadSource{"version", "    format version = 1\n", "    format version = 2\n",
                   "record 5 (分组框1), field \"format version\""},
-        BadSource{"unknown key", "    caption alignment = 0\n", "    caption alignment = 0\n    colour = 1\n",
-                  "field \"colour\": not a field"},
-        BadSource{"missing key", "    display mode = 2\n", "", "record 10 (图片框6), field \"display mode\": missing"},
-        BadSource{"bad number", "  left = 472\n", "  left = 4x2\n", "record 1 (图片框8), field \"left\""},
-        BadSource{"missing file", "file:pictures/图片框3.jpg", "file:pictures/none.jpg", "cannot read"},
+        BadSource{"unknown key", "    caption alignment = 0\n",
+                  "    caption alignment = 0\n    colour = 1\n", "field \"colour\": not a field"},
+        BadSource{"missing key", "    display mode = 2\n", "",
+                  "record 10 (图片框6), field \"display mode\": missing"},
+        BadSource{"bad number", "  left = 472\n", "  left = 4x2\n",
+                  "record 1 (图片框8), field \"left\""},
+        BadSource{"missing file", "file:pictures/图片框3.jpg", "file:pictures/none.jpg",
+                  "cannot read"},
         BadSource{"unknown kind", "  kind = 分组框\n", "  kind = 按钮\n", "no kind named 按钮"},
         BadSource{"caption count", "    caption count = 9\n", "    caption count = 10\n",
                   "record 20 (选择夹1), field \"caption\""}),

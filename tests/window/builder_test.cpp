@@ -29,8 +29,8 @@ class FakeControl : public Control {
   explicit FakeControl(std::string name) : name_(std::move(name)) { log("create"); }
   void move_into(Control* container, int left, int top) override {
     container_ = container;
-    log("place in " + (container ? static_cast<FakeControl*>(container)->name_ : "window") + " at " +
-        std::to_string(left) + "," + std::to_string(top));
+    log("place in " + (container ? static_cast<FakeControl*>(container)->name_ : "window") +
+        " at " + std::to_string(left) + "," + std::to_string(top));
   }
   void stack_behind(Control& sibling) override {
     log("behind " + static_cast<FakeControl&>(sibling).name_);
@@ -86,7 +86,9 @@ Control* create_fake(const std::any&, const CreateContext& c) {
   made[c.record.id] = window->owned.back().get();
   return window->owned.back().get();
 }
-WindowControl* create_fake_window(const std::any&, const CreateContext&) { return new FakeWindow; }
+WindowControl* create_fake_window(const std::any&, const CreateContext&) {
+  return new FakeWindow;
+}
 
 const Kind fake_kinds[] = {
     {1, "window", no_codec, nullptr, &create_fake_window, false},
@@ -160,9 +162,9 @@ WindowDescription paged_sample() {
 
 TEST_F(Builder, CreatesFromTheLastRecordToTheFirst) {
   ASSERT_TRUE(load(paged_sample()));
-  EXPECT_EQ(entries_for(": create"), (std::vector<std::string>{"window: create", "pages: create",
-                                                                "c: create", "b: create",
-                                                                "a: create"}));
+  EXPECT_EQ(entries_for(": create"),
+            (std::vector<std::string>{"window: create", "pages: create", "c: create", "b: create",
+                                      "a: create"}));
 }
 
 TEST_F(Builder, PlacesStacksNotifiesAndShowsInOrder) {
@@ -175,10 +177,10 @@ TEST_F(Builder, PlacesStacksNotifiesAndShowsInOrder) {
   EXPECT_EQ(entries_for("behind c"), (std::vector<std::string>{"pages: behind c"}));
   // Bind-data notices go from the last record down to the window, after placing.
   EXPECT_EQ(entries_for("bind"), (std::vector<std::string>{"pages: bind", "c: bind", "b: bind",
-                                                             "a: bind", "window: bind"}));
+                                                           "a: bind", "window: bind"}));
   // Only the first page keeps its start-visible mark.
-  EXPECT_EQ(entries_for("show"), (std::vector<std::string>{"a: show", "c: show", "pages: show",
-                                                             "window: show"}));
+  EXPECT_EQ(entries_for("show"),
+            (std::vector<std::string>{"a: show", "c: show", "pages: show", "window: show"}));
   EXPECT_EQ(entries_for("hide"), (std::vector<std::string>{"b: hide"}));
   // The window appears after the controls' start visibility, then the window-shown notices.
   auto at = [&](const std::string& e) { return std::find(journal.begin(), journal.end(), e); };
@@ -227,8 +229,7 @@ TEST_F(Builder, AMissingWindowIdFailsTheLoad) {
 
 TEST_F(Builder, ALoopOfParentsLeavesTheControlsOnTheWindow) {
   auto d = description({
-      record(0x06010000, 1, "window", 0),
-      record(0x16010003, 5, "a", 0x16010004),
+      record(0x06010000, 1, "window", 0), record(0x16010003, 5, "a", 0x16010004),
       record(0x16010004, 5, "b", 0x16010003),
       record(0x16010005, 5, "c", 0x16010099),  // a parent that names no control
   });

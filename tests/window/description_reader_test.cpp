@@ -152,17 +152,18 @@ TEST_P(DamagedDescription, IsRejected) {
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, DamagedDescription,
-    ::testing::Values(Damage{"window table length not a multiple of 8", &Layout::window_table_length, 12},
-                      Damage{"more windows than bytes", &Layout::window_table_length, 0x7FFFFFF8},
-                      Damage{"record count beyond the table", &Layout::record_count, 0x40000000},
-                      Damage{"record table longer than the bytes", &Layout::table_length, 0xFFFFFFF0},
-                      Damage{"offset outside the record table", &Layout::first_offset, 0x00100000},
-                      Damage{"offset at the table's last bytes", &Layout::first_offset, 0xFFFFFFFF},
-                      Damage{"record size past the table", &Layout::record0, 0x00FFFFFF},
-                      Damage{"record size inside the common fields", &Layout::record0, 8},
-                      Damage{"child count beyond the record", &Layout::record0_children, 0x3FFFFFFF},
-                      Damage{"pointer data beyond the record", &Layout::record0_pointer, 0x10000},
-                      Damage{"event count beyond the record", &Layout::record0_events, 0x1FFFFFFF}),
+    ::testing::Values(
+        Damage{"window table length not a multiple of 8", &Layout::window_table_length, 12},
+        Damage{"more windows than bytes", &Layout::window_table_length, 0x7FFFFFF8},
+        Damage{"record count beyond the table", &Layout::record_count, 0x40000000},
+        Damage{"record table longer than the bytes", &Layout::table_length, 0xFFFFFFF0},
+        Damage{"offset outside the record table", &Layout::first_offset, 0x00100000},
+        Damage{"offset at the table's last bytes", &Layout::first_offset, 0xFFFFFFFF},
+        Damage{"record size past the table", &Layout::record0, 0x00FFFFFF},
+        Damage{"record size inside the common fields", &Layout::record0, 8},
+        Damage{"child count beyond the record", &Layout::record0_children, 0x3FFFFFFF},
+        Damage{"pointer data beyond the record", &Layout::record0_pointer, 0x10000},
+        Damage{"event count beyond the record", &Layout::record0_events, 0x1FFFFFFF}),
     [](const ::testing::TestParamInfo<Damage>& info) {
       std::string name = info.param.what;
       for (char& c : name) {

@@ -1,9 +1,9 @@
 // Colour values and font descriptions turned into the toolkit's colours and fonts.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFontInfo>
 #include <QPalette>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "window/font_description.h"
 #include "window/gbk.h"
@@ -52,7 +52,8 @@ TEST(FontDescription, AnyCountButSixtyGivesTheDefaultGuiFont) {
 
 TEST(FontDescription, AMissingFaceKeepsTheStoredPixelHeight) {
   for (int height : {20, 16, 14}) {
-    const QFont font = make_font(write_font_description(stored_font("造字工房悦圆演示版常规体", -height)));
+    const QFont font =
+        make_font(write_font_description(stored_font("造字工房悦圆演示版常规体", -height)));
     EXPECT_EQ(font.pixelSize(), height);
     EXPECT_EQ(QFontInfo(font).pixelSize(), height);
     EXPECT_EQ(font.weight(), QFont::Normal);

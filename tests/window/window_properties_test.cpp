@@ -62,8 +62,7 @@ TEST(WindowProperties, RejectsANewerVersionAndEveryCut) {
   p.title = "title";
   const Bytes full = block_of_version(6, p);
   for (std::size_t n = 1; n < full.size(); ++n) {
-    EXPECT_FALSE(layout::read_block(window_layout(), ByteSpan(full.data(), n)))
-        << "cut at " << n;
+    EXPECT_FALSE(layout::read_block(window_layout(), ByteSpan(full.data(), n))) << "cut at " << n;
   }
   auto whole = layout::read_block(window_layout(), full);
   ASSERT_TRUE(whole);
@@ -93,11 +92,9 @@ TEST_P(WindowCentring, TruncatesTowardZero) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, WindowCentring,
                          ::testing::Values(Centring{1920, 1080, 585, 309},
-                                           Centring{1024, 768, 137, 153},
-                                           Centring{750, 461, 0, 0},
+                                           Centring{1024, 768, 137, 153}, Centring{750, 461, 0, 0},
                                            // A difference of -1 gives 0, -3 gives -1.
-                                           Centring{749, 458, 0, -1},
-                                           Centring{640, 400, -55, -30}),
+                                           Centring{749, 458, 0, -1}, Centring{640, 400, -55, -30}),
                          [](const ::testing::TestParamInfo<Centring>& info) {
                            return "screen_" + std::to_string(info.param.screen_w) + "x" +
                                   std::to_string(info.param.screen_h);

@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
       std::cout << input.string() << ": " << block->size() << " bytes\n";
       return 0;
     }
-    if (!write_file(output, block->data(), block->size())) return fail(output.string(), "cannot write");
+    if (!write_file(output, block->data(), block->size()))
+      return fail(output.string(), "cannot write");
     return 0;
   }
   if (command == "dump") {
@@ -108,7 +109,8 @@ int main(int argc, char** argv) {
     if (files.empty()) files = dir / "pictures";
     auto text = source::print(*description, program_kinds(), dir, files);
     if (!text) return fail(input.string(), text.error().what);
-    if (!write_file(output, text->data(), text->size())) return fail(output.string(), "cannot write");
+    if (!write_file(output, text->data(), text->size()))
+      return fail(output.string(), "cannot write");
     return 0;
   }
   return usage();

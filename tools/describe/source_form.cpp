@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <limits>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <optional>
 #include <set>
@@ -45,11 +45,21 @@ bool all_zero(ByteSpan b) {
 
 void escape_into(std::string& out, unsigned char c) {
   switch (c) {
-    case '\\': out += "\\\\"; break;
-    case '"': out += "\\\""; break;
-    case '\r': out += "\\r"; break;
-    case '\n': out += "\\n"; break;
-    case '\t': out += "\\t"; break;
+    case '\\':
+      out += "\\\\";
+      break;
+    case '"':
+      out += "\\\"";
+      break;
+    case '\r':
+      out += "\\r";
+      break;
+    case '\n':
+      out += "\\n";
+      break;
+    case '\t':
+      out += "\\t";
+      break;
     default:
       if (c < 0x20 || c == 0x7F) {
         char buf[8];
@@ -90,7 +100,8 @@ std::optional<std::vector<std::string>> as_lines(const std::string& gbk) {
   std::size_t start = 0;
   while (true) {
     std::size_t end = utf8->find("\r\n", start);
-    std::string line = utf8->substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::string line =
+        utf8->substr(start, end == std::string::npos ? std::string::npos : end - start);
     for (unsigned char c : line) {
       if (c < 0x20 || c == 0x7F) return std::nullopt;
     }
@@ -103,15 +114,23 @@ std::optional<std::vector<std::string>> as_lines(const std::string& gbk) {
 
 const char* extension_for(ByteSpan b) {
   switch (pictures::recognise_picture(b)) {
-    case pictures::PictureKind::bmp: return ".bmp";
-    case pictures::PictureKind::jpeg: return ".jpg";
-    case pictures::PictureKind::png: return ".png";
-    case pictures::PictureKind::icon: return ".ico";
-    case pictures::PictureKind::cursor: return ".cur";
-    case pictures::PictureKind::gif: return ".gif";
+    case pictures::PictureKind::bmp:
+      return ".bmp";
+    case pictures::PictureKind::jpeg:
+      return ".jpg";
+    case pictures::PictureKind::png:
+      return ".png";
+    case pictures::PictureKind::icon:
+      return ".ico";
+    case pictures::PictureKind::cursor:
+      return ".cur";
+    case pictures::PictureKind::gif:
+      return ".gif";
     case pictures::PictureKind::pcx8:
-    case pictures::PictureKind::pcx1: return ".pcx";
-    default: return ".bin";
+    case pictures::PictureKind::pcx1:
+      return ".pcx";
+    default:
+      return ".bin";
   }
 }
 
@@ -172,8 +191,8 @@ class Printer {
   // unless the field is the record's picture.
   std::string file_stem(const Record& r, const std::string& key) {
     std::string base;
-    if (auto utf8 = gbk_to_utf8(r.common.name); utf8 && !utf8->empty() &&
-                                                 utf8->find_first_of("/\\.") == std::string::npos) {
+    if (auto utf8 = gbk_to_utf8(r.common.name);
+        utf8 && !utf8->empty() && utf8->find_first_of("/\\.") == std::string::npos) {
       base = *utf8;
     }
     std::string k = key;
@@ -210,7 +229,8 @@ class Printer {
     if (f.pointer_slot != 0) line(2, "pointer slot", hex32(f.pointer_slot));
     line(2, "parent", hex32(f.parent));
     std::string children;
-    for (ControlId c : f.children) children += (children.empty() ? "" : " ") + (c == 0 ? "0" : hex32(c));
+    for (ControlId c : f.children)
+      children += (children.empty() ? "" : " ") + (c == 0 ? "0" : hex32(c));
     line(2, "children", children.empty() ? "none" : children);
     line(2, "pointer data", blob(f.pointer_data, {}));
     if (!f.tag.empty()) text_line(2, "tag", f.tag);
@@ -234,9 +254,15 @@ class Printer {
         out_ << "  properties\n";
         for (const auto& [key, v] : kind->codec.to_source(*properties)) {
           switch (v.form) {
-            case SourceValue::Form::number: line(4, key, std::to_string(v.number)); break;
-            case SourceValue::Form::hex_number: line(4, key, hex32(static_cast<std::uint64_t>(v.number))); break;
-            case SourceValue::Form::text: text_line(4, key, v.text); break;
+            case SourceValue::Form::number:
+              line(4, key, std::to_string(v.number));
+              break;
+            case SourceValue::Form::hex_number:
+              line(4, key, hex32(static_cast<std::uint64_t>(v.number)));
+              break;
+            case SourceValue::Form::text:
+              text_line(4, key, v.text);
+              break;
             case SourceValue::Form::bytes:
               line(4, key, blob(v.bytes, v.file_hint.empty() ? "" : file_stem(r, v.file_hint)));
               break;
@@ -273,8 +299,8 @@ struct Line {
   int indent = 0;
   std::string key;
   std::string value;
-  bool is_field = false;   // a "key = value" line, not a section word
-  bool has_value = false;  // something after the " ="
+  bool is_field = false;                  // a "key = value" line, not a section word
+  bool has_value = false;                 // something after the " ="
   std::vector<std::string> continuation;  // the | lines that follow
 };
 
@@ -284,7 +310,8 @@ std::optional<std::int64_t> parse_number(const std::string& s, bool* hex = nullp
     std::size_t used = 0;
     std::int64_t v = 0;
     if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-      if (s.find_first_not_of("0123456789abcdefABCDEF", 2) != std::string::npos) return std::nullopt;
+      if (s.find_first_not_of("0123456789abcdefABCDEF", 2) != std::string::npos)
+        return std::nullopt;
       v = static_cast<std::int64_t>(std::stoull(s.substr(2), &used, 16));
       if (hex) *hex = true;
       used += 2;
@@ -311,7 +338,8 @@ class Parser {
     bool seen_description = false;
     while (i < lines_.size()) {
       const Line& l = lines_[i];
-      if (l.indent != 0) return error(l, "a section (description, window or record) is wanted here");
+      if (l.indent != 0)
+        return error(l, "a section (description, window or record) is wanted here");
       if (l.key == "description" && !l.has_value) {
         if (seen_description) return error(l, "a second description section");
         seen_description = true;
@@ -390,7 +418,7 @@ class Parser {
           return error(l, "a | line belongs under a field whose value is empty");
         }
         lines_.back().continuation.push_back(body.size() > 1 && body[1] == ' ' ? body.substr(2)
-                                                                                : body.substr(1));
+                                                                               : body.substr(1));
         continue;
       }
       Line l;
@@ -502,11 +530,21 @@ class Parser {
       }
       if (++i >= s.size()) break;
       switch (s[i]) {
-        case '\\': run += '\\'; break;
-        case '"': run += '"'; break;
-        case 'r': run += '\r'; break;
-        case 'n': run += '\n'; break;
-        case 't': run += '\t'; break;
+        case '\\':
+          run += '\\';
+          break;
+        case '"':
+          run += '"';
+          break;
+        case 'r':
+          run += '\r';
+          break;
+        case 'n':
+          run += '\n';
+          break;
+        case 't':
+          run += '\t';
+          break;
         case 'x': {
           if (i + 2 >= s.size() || !std::isxdigit(static_cast<unsigned char>(s[i + 1])) ||
               !std::isxdigit(static_cast<unsigned char>(s[i + 2]))) {
@@ -570,7 +608,8 @@ class Parser {
                                         const std::string& key, T& out, const Line& section,
                                         bool required) {
     std::optional<Value> v;
-    if (auto e = field_value(m, key, section, required, Value::Form::number, "a number", v)) return e;
+    if (auto e = field_value(m, key, section, required, Value::Form::number, "a number", v))
+      return e;
     if (!v) return std::nullopt;
     const auto lo = static_cast<std::int64_t>(std::numeric_limits<T>::min());
     const auto hi = static_cast<std::int64_t>(std::numeric_limits<T>::max());
@@ -582,8 +621,8 @@ class Parser {
   }
 
   std::optional<ReadError> text_field(const std::map<std::string, const Line*>& m,
-                                      const std::string& key, std::string& out,
-                                      const Line& section, bool required) {
+                                      const std::string& key, std::string& out, const Line& section,
+                                      bool required) {
     std::optional<Value> v;
     if (auto e = field_value(m, key, section, required, Value::Form::text, "a quoted text", v)) {
       return e;
@@ -619,8 +658,9 @@ class Parser {
     const Line& section = lines_[i - 1];
     record_name_.reset();
     std::map<std::string, const Line*> m;
-    if (auto e = section_fields(i, m, {"slot", "reserved word 1", "reserved word 2",
-                                       "reserved text 1", "reserved text 2", "record table"})) {
+    if (auto e = section_fields(i, m,
+                                {"slot", "reserved word 1", "reserved word 2", "reserved text 1",
+                                 "reserved text 2", "record table"})) {
       return e;
     }
     if (i < lines_.size() && lines_[i].indent != 0) return error(lines_[i], "not a window field");
@@ -644,11 +684,12 @@ class Parser {
     const Line& section = lines_[i - 1];
     record_name_ = "record " + std::to_string(record_index_);
     std::map<std::string, const Line*> m;
-    if (auto e = section_fields(
-            i, m,
-            {"kind", "event source", "reserved 16", "name", "comment", "control slot", "left", "top",
-             "width", "height", "pointer slot", "parent", "children", "pointer data", "tag",
-             "reserved word", "state", "tab order", "events", "reserved 20"})) {
+    if (auto e =
+            section_fields(i, m, {"kind",     "event source", "reserved 16",  "name",
+                                  "comment",  "control slot", "left",         "top",
+                                  "width",    "height",       "pointer slot", "parent",
+                                  "children", "pointer data", "tag",          "reserved word",
+                                  "state",    "tab order",    "events",       "reserved 20"})) {
       return e;
     }
     CommonFields& f = r.common;
@@ -671,7 +712,8 @@ class Parser {
         for (const Kind& k : kinds_) {
           if (k.name == v->word) kind = &k;
         }
-        if (kind == nullptr) return field_error(*kind_line->second, "kind", "no kind named " + v->word);
+        if (kind == nullptr)
+          return field_error(*kind_line->second, "kind", "no kind named " + v->word);
         f.kind = 0x00010000u | kind->code;
       }
     }
@@ -706,12 +748,14 @@ class Parser {
       for (const auto& w : split_words(it->second->value)) {
         const auto colon = w.find(':');
         auto event = parse_number(w.substr(0, colon));
-        auto handler = colon == std::string::npos ? std::nullopt : parse_number(w.substr(colon + 1));
+        auto handler =
+            colon == std::string::npos ? std::nullopt : parse_number(w.substr(colon + 1));
         if (!event || !handler || *event < 0 || *event > 0xFFFFFFFF || *handler < 0 ||
             *handler > 0xFFFFFFFF) {
           return field_error(*it->second, "events", "\"" + w + "\" is not event:handler");
         }
-        f.events.push_back({static_cast<std::uint32_t>(*event), static_cast<std::uint32_t>(*handler)});
+        f.events.push_back(
+            {static_cast<std::uint32_t>(*event), static_cast<std::uint32_t>(*handler)});
       }
     }
     // The property block.
@@ -723,7 +767,8 @@ class Parser {
         if (v->form != Value::Form::bytes) return field_error(p, "properties", "bytes are wanted");
         r.property_block = v->bytes;
       } else {
-        if (kind == nullptr) return error(p, "a kind this tool does not know needs properties = hex:...");
+        if (kind == nullptr)
+          return error(p, "a kind this tool does not know needs properties = hex:...");
         SourceEntries entries;
         entry_lines_.clear();
         const Line* first = nullptr;
@@ -734,10 +779,17 @@ class Parser {
           if (!v) return last_;
           SourceValue sv;
           switch (v->form) {
-            case Value::Form::number: sv = v->hex ? SourceValue::hex(v->number) : SourceValue::num(v->number); break;
-            case Value::Form::text: sv = SourceValue::txt(v->text); break;
-            case Value::Form::bytes: sv = SourceValue::blob(v->bytes); break;
-            case Value::Form::word: return field_error(l, l.key, "\"" + v->word + "\" is not a value");
+            case Value::Form::number:
+              sv = v->hex ? SourceValue::hex(v->number) : SourceValue::num(v->number);
+              break;
+            case Value::Form::text:
+              sv = SourceValue::txt(v->text);
+              break;
+            case Value::Form::bytes:
+              sv = SourceValue::blob(v->bytes);
+              break;
+            case Value::Form::word:
+              return field_error(l, l.key, "\"" + v->word + "\" is not a value");
           }
           entries.push_back({l.key, std::move(sv)});
           entry_lines_[l.key] = &l;
@@ -750,7 +802,8 @@ class Parser {
         r.property_block = kind->codec.write(*properties);
       }
     }
-    if (i < lines_.size() && lines_[i].indent != 0) return error(lines_[i], "not a field of this record");
+    if (i < lines_.size() && lines_[i].indent != 0)
+      return error(lines_[i], "not a field of this record");
     return std::nullopt;
   }
 
