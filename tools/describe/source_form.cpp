@@ -155,11 +155,7 @@ class Printer {
         out_ << "  # The records below are not laid out back to back; the table is kept whole.\n";
         line(2, "record table", blob(*w.stored_table, {}));
       }
-      for (std::size_t i = 0; i < w.records.size(); ++i) {
-        if (auto e = record(w.records[i]); !e.empty()) {
-          return ReadError{0, "record " + std::to_string(i) + ": " + e};
-        }
-      }
+      for (const auto& r : w.records) record(r);
     }
     if (!error_.empty()) return ReadError{0, error_};
     return out_.str();
@@ -212,7 +208,8 @@ class Printer {
     }
   }
 
-  std::string record(const Record& r) {
+  // A record's lines; a file that cannot be written is kept in error_.
+  void record(const Record& r) {
     const CommonFields& f = r.common;
     out_ << "\nrecord " << hex32(r.id) << "\n";
     const Kind* kind = f.library() == 1 ? find_kind(kinds_, f.kind_code()) : nullptr;
@@ -245,7 +242,7 @@ class Printer {
       line(2, "events", events);
     }
     if (!all_zero(f.reserved_20)) line(2, "reserved 20", "hex:" + hex_bytes(f.reserved_20));
-    if (r.property_block.empty()) return {};
+    if (r.property_block.empty()) return;
 
     // The property block in fields when its kind gives back exactly the stored bytes, else whole.
     if (kind != nullptr) {
@@ -268,11 +265,10 @@ class Printer {
               break;
           }
         }
-        return {};
+        return;
       }
     }
     line(2, "properties", "hex:" + hex_bytes(r.property_block));
-    return {};
   }
 
   KindRegistry kinds_;
